@@ -1,0 +1,38 @@
+#!/bin/sh
+# The whole test suite: the host build (GoogleTest suites under ASan and UBSan, short fuzz runs)
+# and the win32 build (the same suites, cross-built, under Wine). Installs what it needs on a
+# fresh Debian 12 machine (as root). Prints each suite's GoogleTest summary and CTest's verdict.
+set -eu
+. "$(dirname "$0")/lib.sh"
+need_host_tools
+need_packages g++-mingw-w64-i686-posix
+"$QZ_ROOT/scripts/setup-wine.sh"
+cd "$QZ_ROOT"
+
+status=0
+# run_suites PRESET: runs the preset's tests, showing the GoogleTest summaries and the outcome.
+run_suites() {
+    log="$QZ_ROOT/build/$1/ctest.log"
+    echo "== $1: building"
+    build_preset "$1" >"$QZ_ROOT/build/$1.build.log" 2>&1 || {
+        cat "$QZ_ROOT/build/$1.build.log"
+        return 1
+    }
+    echo "== $1: running the suites"
+    if ctest --preset "$1" -V >"$log" 2>&1; then
+        result=0
+    else
+        result=1
+    fi
+    grep -E '^[0-9]+: \[  (PASSED|FAILED|SKIPPED) +\]|^[0-9]+: \[==========\] [0-9]+ tests? from' "$log" |
+        grep -v 'Running' || true
+    if [ $result -ne 0 ]; then
+        ctest --preset "$1" --rerun-failed --output-on-failure || true
+    fi
+    grep -E 'tests passed|tests failed' "$log" | sed "s/^/$1: /"
+    return $result
+}
+
+run_suites host || status=1
+run_suites win32 || status=1
+exit $status
