@@ -4,6 +4,7 @@
 #include "ClassLibResource.h"
 #include "CmdTarget.h"
 #include "Exceptions.h"
+#include "ListBox.h"
 #include "MessageBox.h"
 #include "String.h"
 #include "WinApp.h"

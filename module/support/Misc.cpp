@@ -1,5 +1,7 @@
 #include "Misc.h"
 
+#include <memory>
+
 namespace
 {
 // The value of a hexadecimal digit, -1 for any other character.
@@ -163,4 +165,39 @@ BOOL CMisc::GetTabField(CString& strText, int nField)
     const int nTab = strRest.Find(TAB);
     strText = nTab < 0 ? strRest : strRest.Left(nTab);
     return TRUE;
+}
+
+BOOL CMisc::GetListItemField(HWND hList, int nIndex, int nField, CString& strField)
+{
+    const auto nCount = static_cast<int>(SendMessageA(hList, LB_GETCOUNT, 0, 0));
+    if (nIndex < 0 || nIndex >= nCount)
+    {
+        return FALSE;
+    }
+    const auto cch = static_cast<int>(SendMessageA(hList, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex), 0));
+    if (cch == LB_ERR)
+    {
+        return FALSE;
+    }
+    const std::unique_ptr<char, decltype(&AfxFree)> text(
+        static_cast<LPSTR>(AfxAlloc(static_cast<size_t>(cch) + 1)), &AfxFree);
+    text.get()[0] = '\0';
+    SendMessageA(hList, LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(text.get()));
+    text.get()[cch] = '\0';
+    strField = text.get();
+    return GetTabField(strField, nField);
+}
+
+BOOL CMisc::GetListItemField(CWnd* pList, int nIndex, int nField, CString& strField)
+{
+    return GetListItemField(pList->m_hWnd, nIndex, nField, strField);
+}
+
+BOOL CMisc::GetListItemField(CListBox* pList, int nIndex, int nField, CString& strField)
+{
+    if (nIndex < 0 || nIndex >= pList->GetCount() || pList->GetText(nIndex, strField) == LB_ERR)
+    {
+        return FALSE;
+    }
+    return GetTabField(strField, nField);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "OsKind.h"
+#include "classlib/ListBox.h"
 #include "classlib/String.h"
 
 class CMisc
@@ -32,4 +33,9 @@ public:
     BOOL ByteToHex(BYTE bValue, CString& strHex);
     // Replaces strText with its tab-separated field nField (from 0; below 0 counts as 0).
     BOOL GetTabField(CString& strText, int nField);
+    // Field nField of list-box item nIndex into strField (the whole item when the field does not
+    // exist, with FALSE); FALSE with strField untouched when the item cannot be read.
+    BOOL GetListItemField(HWND hList, int nIndex, int nField, CString& strField);
+    BOOL GetListItemField(CWnd* pList, int nIndex, int nField, CString& strField);
+    BOOL GetListItemField(CListBox* pList, int nIndex, int nField, CString& strField);
 };

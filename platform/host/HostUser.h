@@ -49,3 +49,66 @@ QZHOST_API int wsprintfA(LPSTR lpOut, LPCSTR lpFmt, ...);
 #define SS_CENTER 0x00000001L
 #define ES_AUTOHSCROLL 0x0080L
 #define ES_NUMBER 0x2000L
+
+// Windows: a window table with window procedures, as far as the module's controls need it.
+typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+
+typedef struct tagCREATESTRUCTA
+{
+    LPVOID lpCreateParams;
+    HINSTANCE hInstance;
+    HANDLE hMenu;
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    LONG style;
+    LPCSTR lpszName;
+    LPCSTR lpszClass;
+    DWORD dwExStyle;
+} CREATESTRUCTA, *LPCREATESTRUCTA;
+
+typedef struct tagWNDCLASSA
+{
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HANDLE hIcon;
+    HANDLE hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+} WNDCLASSA;
+
+#define WM_CREATE 0x0001
+#define WM_DESTROY 0x0002
+#define WM_SETTEXT 0x000C
+#define WM_GETTEXT 0x000D
+#define WM_GETTEXTLENGTH 0x000E
+#define WM_NCDESTROY 0x0082
+
+#define LB_ERR (-1)
+#define LB_ADDSTRING 0x0180
+#define LB_INSERTSTRING 0x0181
+#define LB_DELETESTRING 0x0182
+#define LB_RESETCONTENT 0x0184
+#define LB_GETTEXT 0x0189
+#define LB_GETTEXTLEN 0x018A
+#define LB_GETCOUNT 0x018B
+
+QZHOST_API WORD RegisterClassA(const WNDCLASSA* lpWndClass);
+QZHOST_API HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName,
+                                DWORD dwStyle, int X, int Y, int nWidth, int nHeight,
+                                HWND hWndParent, HANDLE hMenu, HINSTANCE hInstance, LPVOID lpParam);
+QZHOST_API BOOL DestroyWindow(HWND hWnd);
+QZHOST_API BOOL IsWindow(HWND hWnd);
+QZHOST_API LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+QZHOST_API LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+QZHOST_API HWND GetParent(HWND hWnd);
+QZHOST_API int GetDlgCtrlID(HWND hWnd);
+QZHOST_API BOOL SetWindowTextA(HWND hWnd, LPCSTR lpString);
+QZHOST_API int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
+QZHOST_API int GetWindowTextLengthA(HWND hWnd);
