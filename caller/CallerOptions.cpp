@@ -40,7 +40,8 @@ bool ParseRecord(const char* pszList, PRINTER_INF& inf)
     for (;;)
     {
         const size_t comma = list.find(',', start);
-        const std::string field = list.substr(start, comma == std::string::npos ? comma : comma - start);
+        const std::string field =
+            list.substr(start, comma == std::string::npos ? comma : comma - start);
         if (nField == 12 || !ParseNumber(field.c_str(), adw[nField]))
         {
             return false;

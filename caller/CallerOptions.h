@@ -15,11 +15,11 @@ struct CallerOptions
     DWORD dwReserved = 0;
     BOOL bShowDialog = FALSE;
     BOOL bUseBidi = FALSE;
-    bool bHaveInput = false;   // without --in the input record is null
+    bool bHaveInput = false; // without --in the input record is null
     PRINTER_INF inInput;
-    bool bSameRecord = false;  // pass the input record as the output record too
+    bool bSameRecord = false; // pass the input record as the output record too
     bool bNullOutput = false;
-    std::string winver;        // host only: the emulated Windows version
+    std::string winver; // host only: the emulated Windows version
 };
 
 // Parses argv; on a usage error returns false with a message in error.

@@ -13,4 +13,7 @@ void* AfxAlloc(size_t cb)
     return p;
 }
 
-void AfxFree(void* p) { std::free(p); }
+void AfxFree(void* p)
+{
+    std::free(p);
+}

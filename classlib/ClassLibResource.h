@@ -4,7 +4,7 @@
 
 #define ID_HELP 0xE146 // 57670: the help command and the dialogs' "?" button
 
-#define AFX_IDS_APP_TITLE 0xE000           // 57344: application title; absent in our module
+#define AFX_IDS_APP_TITLE 0xE000             // 57344: application title; absent in our module
 #define AFX_IDP_FAILED_TO_LAUNCH_HELP 0xF107 // 61703
 #define AFX_IDP_INTERNAL_FAILURE 0xF108      // 61704
 #define AFX_IDP_PARSE_INT_RANGE 0xF112       // 61714

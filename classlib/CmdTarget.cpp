@@ -8,7 +8,8 @@ const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessag
         for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->nSig != AfxSig_end; ++p)
         {
             if (p->nMessage == nMessage &&
-                (nMessage != WM_COMMAND || (p->nCode == nCode && nID >= p->nID && nID <= p->nLastID)))
+                (nMessage != WM_COMMAND ||
+                 (p->nCode == nCode && nID >= p->nID && nID <= p->nLastID)))
             {
                 return p;
             }
@@ -24,7 +25,10 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode)
 {

@@ -42,7 +42,10 @@ protected:                                                                      
     const AFX_MSGMAP* GetMessageMap() const override;
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                                              \
+    {                                                                                              \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
     const AFX_MSGMAP* theClass::GetThisMessageMap()                                                \
     {                                                                                              \
         using ThisClass [[maybe_unused]] = theClass;                                               \
@@ -50,16 +53,18 @@ protected:                                                                      
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    {0, 0, 0, 0, AfxSig_end, nullptr}                                                              \
+    {                                                                                              \
+        0, 0, 0, 0, AfxSig_end, nullptr                                                            \
+    }                                                                                              \
     }                                                                                              \
     ;                                                                                              \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};  \
     return &messageMap;                                                                            \
     }
 
-#define ON_COMMAND(id, memberFxn)                                                                  \
-    {WM_COMMAND, CN_COMMAND, (WORD)(id), (WORD)(id), AfxSig_vv,                                    \
-     static_cast<AFX_PMSG>(&memberFxn)},
+// memberFxn cannot be parenthesised: a pointer to member is formed from a plain qualified name.
+#define ON_COMMAND(id, memberFxn) /* NOLINT(bugprone-macro-parentheses) */                         \
+    {WM_COMMAND, CN_COMMAND, (WORD)(id), (WORD)(id), AfxSig_vv, static_cast<AFX_PMSG>(&memberFxn)},
 
 class CCmdTarget
 {

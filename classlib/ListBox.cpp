@@ -1,6 +1,9 @@
 #include "ListBox.h"
 
-int CListBox::GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
+int CListBox::GetCount() const
+{
+    return static_cast<int>(SendMessage(LB_GETCOUNT));
+}
 
 int CListBox::GetText(int nIndex, CString& rString) const
 {

@@ -11,7 +11,9 @@ CString::CString(LPCSTR pch, int nLength)
 {
 }
 
-CString::CString(char ch, int nRepeat) : m_str(nRepeat > 0 ? static_cast<size_t>(nRepeat) : 0, ch) {}
+CString::CString(char ch, int nRepeat) : m_str(nRepeat > 0 ? static_cast<size_t>(nRepeat) : 0, ch)
+{
+}
 
 CString& CString::operator=(LPCSTR psz)
 {
@@ -46,11 +48,20 @@ CString& CString::operator+=(char ch)
     return *this;
 }
 
-int CString::Compare(LPCSTR psz) const { return ::lstrcmpA(m_str.c_str(), psz); }
+int CString::Compare(LPCSTR psz) const
+{
+    return ::lstrcmpA(m_str.c_str(), psz);
+}
 
-int CString::CompareNoCase(LPCSTR psz) const { return ::lstrcmpiA(m_str.c_str(), psz); }
+int CString::CompareNoCase(LPCSTR psz) const
+{
+    return ::lstrcmpiA(m_str.c_str(), psz);
+}
 
-CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength()); }
+CString CString::Mid(int nFirst) const
+{
+    return Mid(nFirst, GetLength());
+}
 
 CString CString::Mid(int nFirst, int nCount) const
 {
@@ -65,7 +76,10 @@ CString CString::Mid(int nFirst, int nCount) const
     return CString(m_str.substr(static_cast<size_t>(nFirst), static_cast<size_t>(nCount)));
 }
 
-CString CString::Left(int nCount) const { return Mid(0, nCount); }
+CString CString::Left(int nCount) const
+{
+    return Mid(0, nCount);
+}
 
 CString CString::Right(int nCount) const
 {
@@ -174,6 +188,12 @@ CString operator+(LPCSTR psz, const CString& str)
     return result;
 }
 
-bool operator==(const CString& str1, LPCSTR psz2) { return str1.Compare(psz2) == 0; }
+bool operator==(const CString& str1, LPCSTR psz2)
+{
+    return str1.Compare(psz2) == 0;
+}
 
-bool operator!=(const CString& str1, LPCSTR psz2) { return !(str1 == psz2); }
+bool operator!=(const CString& str1, LPCSTR psz2)
+{
+    return !(str1 == psz2);
+}

@@ -26,9 +26,15 @@ CWinApp::~CWinApp()
     }
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
 
-int CWinApp::ExitInstance() { return 0; }
+int CWinApp::ExitInstance()
+{
+    return 0;
+}
 
 void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
@@ -81,11 +87,20 @@ void CWinApp::SetModule(HINSTANCE hInstance)
     m_pszHelpFilePath = m_strHelpFilePath;
 }
 
-CWinApp* AfxGetApp() { return g_pCurrentApp; }
+CWinApp* AfxGetApp()
+{
+    return g_pCurrentApp;
+}
 
-CWnd* AfxGetMainWnd() { return g_pCurrentApp ? g_pCurrentApp->m_pMainWnd : nullptr; }
+CWnd* AfxGetMainWnd()
+{
+    return g_pCurrentApp ? g_pCurrentApp->m_pMainWnd : nullptr;
+}
 
-LPCSTR AfxGetAppName() { return g_pCurrentApp ? g_pCurrentApp->m_pszAppName : nullptr; }
+LPCSTR AfxGetAppName()
+{
+    return g_pCurrentApp ? g_pCurrentApp->m_pszAppName : nullptr;
+}
 
 HINSTANCE AfxGetInstanceHandle()
 {
@@ -93,4 +108,7 @@ HINSTANCE AfxGetInstanceHandle()
                                                        : ::GetModuleHandleA(nullptr);
 }
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+HINSTANCE AfxGetResourceHandle()
+{
+    return AfxGetInstanceHandle();
+}

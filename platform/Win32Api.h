@@ -7,8 +7,9 @@
 #include <windows.h>
 #include <winspool.h>
 #else
-#include "host/HostTypes.h"
 #include "host/HostKernel.h"
 #include "host/HostResource.h"
+#include "host/HostSpooler.h"
+#include "host/HostTypes.h"
 #include "host/HostUser.h"
 #endif

@@ -11,14 +11,16 @@ constexpr DWORD PRINTER_ID_COUNT = 6;
 
 struct PRINTER_INF
 {
-    DWORD dwIdFlag;                // the record carries ID values / the ID values are wanted
-    DWORD dwIdCount;               // valid entries at the front of dwId
-    DWORD dwId[PRINTER_ID_COUNT];  // the printer ID values
-    DWORD dwOpt1Flag;              // option item 1 wanted / present
+    DWORD dwIdFlag;               // the record carries ID values / the ID values are wanted
+    DWORD dwIdCount;              // valid entries at the front of dwId
+    DWORD dwId[PRINTER_ID_COUNT]; // the printer ID values
+    DWORD dwOpt1Flag;             // option item 1 wanted / present
     DWORD dwOpt1Value;
-    DWORD dwOpt2Flag;              // option item 2 wanted / present
+    DWORD dwOpt2Flag; // option item 2 wanted / present
     DWORD dwOpt2Value;
 
+    // Clear sets every field.
+    // cppcheck-suppress uninitMemberVar
     PRINTER_INF() { Clear(); }
 
     void Clear()

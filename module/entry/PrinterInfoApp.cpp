@@ -10,9 +10,15 @@ CPrinterInfoApp::CPrinterInfoApp() : g_nModelIndex(-1) {}
 
 CPrinterInfoApp::~CPrinterInfoApp() = default;
 
-BOOL CPrinterInfoApp::InitInstance() { return CWinApp::InitInstance(); }
+BOOL CPrinterInfoApp::InitInstance()
+{
+    return CWinApp::InitInstance();
+}
 
-int CPrinterInfoApp::ExitInstance() { return CWinApp::ExitInstance(); }
+int CPrinterInfoApp::ExitInstance()
+{
+    return CWinApp::ExitInstance();
+}
 
 void CPrinterInfoApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {

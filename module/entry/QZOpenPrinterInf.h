@@ -10,5 +10,5 @@ extern "C" int __cdecl QZOpenPrinterInf(LPCSTR pszPrinterName, LPCSTR pszModelNa
                                         DWORD dwReserved, const PRINTER_INF* pInfIn,
                                         PRINTER_INF* pInfOut, BOOL bShowDialog, BOOL bUseBidi);
 
-typedef int(__cdecl* PFN_QZOPENPRINTERINF)(LPCSTR, LPCSTR, DWORD, const PRINTER_INF*,
-                                           PRINTER_INF*, BOOL, BOOL);
+typedef int(__cdecl* PFN_QZOPENPRINTERINF)(LPCSTR, LPCSTR, DWORD, const PRINTER_INF*, PRINTER_INF*,
+                                           BOOL, BOOL);

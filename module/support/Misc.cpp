@@ -174,7 +174,8 @@ BOOL CMisc::GetListItemField(HWND hList, int nIndex, int nField, CString& strFie
     {
         return FALSE;
     }
-    const auto cch = static_cast<int>(SendMessageA(hList, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex), 0));
+    const auto cch =
+        static_cast<int>(SendMessageA(hList, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex), 0));
     if (cch == LB_ERR)
     {
         return FALSE;
@@ -182,7 +183,8 @@ BOOL CMisc::GetListItemField(HWND hList, int nIndex, int nField, CString& strFie
     const std::unique_ptr<char, decltype(&AfxFree)> text(
         static_cast<LPSTR>(AfxAlloc(static_cast<size_t>(cch) + 1)), &AfxFree);
     text.get()[0] = '\0';
-    SendMessageA(hList, LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(text.get()));
+    SendMessageA(hList, LB_GETTEXT, static_cast<WPARAM>(nIndex),
+                 reinterpret_cast<LPARAM>(text.get()));
     text.get()[cch] = '\0';
     strField = text.get();
     return GetTabField(strField, nField);

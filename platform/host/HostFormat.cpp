@@ -52,7 +52,8 @@ int wvsprintfA(LPSTR lpOut, LPCSTR lpFmt, va_list arglist)
         case 'i':
         {
             int n = va_arg(arglist, int);
-            std::snprintf(szPiece, sizeof szPiece, (spec + 'd').c_str(), bShort ? static_cast<short>(n) : n);
+            std::snprintf(szPiece, sizeof szPiece, (spec + 'd').c_str(),
+                          bShort ? static_cast<short>(n) : n);
             break;
         }
         case 'u':

@@ -16,7 +16,10 @@ HelpState& State()
 }
 } // namespace
 
-const std::vector<HostHelpCall>& HostHelpCalls() { return State().calls; }
+const std::vector<HostHelpCall>& HostHelpCalls()
+{
+    return State().calls;
+}
 
 void HostResetHelp()
 {
@@ -24,7 +27,10 @@ void HostResetHelp()
     State().bAvailable = true;
 }
 
-void HostSetHelpAvailable(bool bAvailable) { State().bAvailable = bAvailable; }
+void HostSetHelpAvailable(bool bAvailable)
+{
+    State().bAvailable = bAvailable;
+}
 
 BOOL WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData)
 {

@@ -57,7 +57,8 @@ LRESULT HostListBoxProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         {
             return LB_ERR;
         }
-        std::memcpy(reinterpret_cast<LPSTR>(lParam), items[wParam].c_str(), items[wParam].size() + 1);
+        std::memcpy(reinterpret_cast<LPSTR>(lParam), items[wParam].c_str(),
+                    items[wParam].size() + 1);
         return static_cast<LRESULT>(items[wParam].size());
     case WM_NCDESTROY:
         Lists().erase(hWnd);

@@ -33,7 +33,8 @@ std::recursive_mutex& LoaderLock()
 
 HostModule& MainProgram()
 {
-    static HostModule program = [] {
+    static HostModule program = []
+    {
         HostModule m;
         m.pDl = dlopen(nullptr, RTLD_NOW);
         char szExe[PATH_MAX];
@@ -45,7 +46,10 @@ HostModule& MainProgram()
     return program;
 }
 
-HINSTANCE ToHandle(HostModule* pModule) { return reinterpret_cast<HINSTANCE>(pModule); }
+HINSTANCE ToHandle(HostModule* pModule)
+{
+    return reinterpret_cast<HINSTANCE>(pModule);
+}
 
 BOOL CallDllMain(HostModule& module, DWORD dwReason)
 {
@@ -53,7 +57,10 @@ BOOL CallDllMain(HostModule& module, DWORD dwReason)
     return pfn ? pfn(ToHandle(&module), dwReason, nullptr) : TRUE;
 }
 
-std::string BaseName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+std::string BaseName(const std::string& path)
+{
+    return path.substr(path.rfind('/') + 1);
+}
 } // namespace
 
 HostModule* HostModuleFromHandle(HMODULE hModule)
@@ -114,7 +121,10 @@ HMODULE LoadLibraryExA(LPCSTR lpLibFileName, HANDLE, DWORD)
     return ToHandle(&module);
 }
 
-HMODULE LoadLibraryA(LPCSTR lpLibFileName) { return LoadLibraryExA(lpLibFileName, nullptr, 0); }
+HMODULE LoadLibraryA(LPCSTR lpLibFileName)
+{
+    return LoadLibraryExA(lpLibFileName, nullptr, 0);
+}
 
 FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName)
 {

@@ -18,7 +18,10 @@ MessageBoxState& State()
 }
 } // namespace
 
-const std::vector<HostMessageBoxCall>& HostMessageBoxCalls() { return State().calls; }
+const std::vector<HostMessageBoxCall>& HostMessageBoxCalls()
+{
+    return State().calls;
+}
 
 void HostResetMessageBoxes()
 {
@@ -26,7 +29,10 @@ void HostResetMessageBoxes()
     State().answers.clear();
 }
 
-void HostQueueMessageBoxAnswer(int nAnswer) { State().answers.push_back(nAnswer); }
+void HostQueueMessageBoxAnswer(int nAnswer)
+{
+    State().answers.push_back(nAnswer);
+}
 
 int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType)
 {

@@ -7,9 +7,9 @@
 
 struct HostModule
 {
-    void* pDl = nullptr;      // dlopen handle
-    std::string path;         // full path of the file
-    int nRefs = 0;            // LoadLibrary count; the module is unloaded when it drops to 0
+    void* pDl = nullptr; // dlopen handle
+    std::string path;    // full path of the file
+    int nRefs = 0;       // LoadLibrary count; the module is unloaded when it drops to 0
 };
 
 // The module behind a handle, or null when the handle is not a loaded module.

@@ -33,7 +33,10 @@ DWORD ReadDword(const BYTE* p)
     return static_cast<DWORD>(p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<DWORD>(p[3]) << 24));
 }
 
-WORD ReadWord(const BYTE* p) { return static_cast<WORD>(p[0] | (p[1] << 8)); }
+WORD ReadWord(const BYTE* p)
+{
+    return static_cast<WORD>(p[0] | (p[1] << 8));
+}
 
 // Reads a type or name field; returns the number of bytes it takes, 0 when it runs past the end.
 size_t ReadNameOrId(const BYTE* p, const BYTE* pEnd, std::u16string& text, WORD& wId)
@@ -137,8 +140,8 @@ bool Matches(const std::u16string& text, WORD wId, LPCSTR lpName)
     {
         const char16_t c = text[i];
         const char16_t u = (c >= 'a' && c <= 'z') ? static_cast<char16_t>(c - 32) : c;
-        const char n = (lpName[i] >= 'a' && lpName[i] <= 'z') ? static_cast<char>(lpName[i] - 32)
-                                                             : lpName[i];
+        const char n =
+            (lpName[i] >= 'a' && lpName[i] <= 'z') ? static_cast<char>(lpName[i] - 32) : lpName[i];
         if (u != static_cast<unsigned char>(n))
         {
             return false;
@@ -160,7 +163,8 @@ HRSRC Find(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, const WORD* pwLanguage
     int nBestRank = 99;
     for (const HRSRC__& entry : *pEntries)
     {
-        if (!Matches(entry.type, entry.wTypeId, lpType) || !Matches(entry.name, entry.wNameId, lpName))
+        if (!Matches(entry.type, entry.wTypeId, lpType) ||
+            !Matches(entry.name, entry.wNameId, lpName))
         {
             continue;
         }
@@ -191,10 +195,10 @@ HRSRC Find(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, const WORD* pwLanguage
 }
 
 // Code page 1252 for the characters 0x80 to 0x9F; the rest of 0x00 to 0xFF equals Unicode.
-const char16_t k1252High[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+const char16_t k1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char To1252(char16_t c)
 {
@@ -228,9 +232,15 @@ HGLOBAL LoadResource(HMODULE, HRSRC hResInfo)
     return hResInfo ? const_cast<BYTE*>(hResInfo->pData) : nullptr;
 }
 
-LPVOID LockResource(HGLOBAL hResData) { return hResData; }
+LPVOID LockResource(HGLOBAL hResData)
+{
+    return hResData;
+}
 
-DWORD SizeofResource(HMODULE, HRSRC hResInfo) { return hResInfo ? hResInfo->cbData : 0; }
+DWORD SizeofResource(HMODULE, HRSRC hResInfo)
+{
+    return hResInfo ? hResInfo->cbData : 0;
+}
 
 int LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax)
 {

@@ -56,7 +56,10 @@ std::vector<std::string> SearchDirectories(LPCSTR lpPath)
     return dirs;
 }
 
-bool IsRegularFile(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+bool IsRegularFile(const std::string& path)
+{
+    return access(path.c_str(), F_OK) == 0;
+}
 } // namespace
 
 DWORD SearchPathA(LPCSTR lpPath, LPCSTR lpFileName, LPCSTR lpExtension, DWORD nBufferLength,
@@ -81,7 +84,8 @@ DWORD SearchPathA(LPCSTR lpPath, LPCSTR lpFileName, LPCSTR lpExtension, DWORD nB
     {
         for (const std::string& dir : SearchDirectories(lpPath))
         {
-            candidates.push_back(dir + "/" + name);
+            candidates.push_back(dir);
+            candidates.back().append("/").append(name);
         }
     }
     for (const std::string& candidate : candidates)

@@ -16,11 +16,16 @@ unsigned char FoldCase1252(unsigned char c)
     }
     switch (c)
     {
-    case 0x8A: return 0x9A; // S with caron
-    case 0x8C: return 0x9C; // OE
-    case 0x8E: return 0x9E; // Z with caron
-    case 0x9F: return 0xFF; // Y with diaeresis
-    default: return c;
+    case 0x8A:
+        return 0x9A; // S with caron
+    case 0x8C:
+        return 0x9C; // OE
+    case 0x8E:
+        return 0x9E; // Z with caron
+    case 0x9F:
+        return 0xFF; // Y with diaeresis
+    default:
+        return c;
     }
 }
 
@@ -57,9 +62,15 @@ int lstrlenA(LPCSTR lpString)
     return n;
 }
 
-int lstrcmpA(LPCSTR lpString1, LPCSTR lpString2) { return Compare(lpString1, lpString2, false); }
+int lstrcmpA(LPCSTR lpString1, LPCSTR lpString2)
+{
+    return Compare(lpString1, lpString2, false);
+}
 
-int lstrcmpiA(LPCSTR lpString1, LPCSTR lpString2) { return Compare(lpString1, lpString2, true); }
+int lstrcmpiA(LPCSTR lpString1, LPCSTR lpString2)
+{
+    return Compare(lpString1, lpString2, true);
+}
 
 LPSTR lstrcpynA(LPSTR lpString1, LPCSTR lpString2, int iMaxLength)
 {
@@ -76,7 +87,10 @@ LPSTR lstrcpynA(LPSTR lpString1, LPCSTR lpString2, int iMaxLength)
     return lpString1;
 }
 
-BOOL IsDBCSLeadByte(BYTE) { return FALSE; }
+BOOL IsDBCSLeadByte(BYTE)
+{
+    return FALSE;
+}
 
 LPSTR CharNextA(LPCSTR lpsz)
 {

@@ -1,5 +1,5 @@
-#include "HostVersionControl.h"
 #include "HostKernel.h"
+#include "HostVersionControl.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -15,13 +15,13 @@ struct VersionName
 };
 
 const VersionName kVersionNames[] = {
-    {"win20", VER_PLATFORM_WIN32s, 2, 0},   {"win30", VER_PLATFORM_WIN32s, 3, 0},
-    {"win31", VER_PLATFORM_WIN32s, 3, 10},  {"win95", VER_PLATFORM_WIN32_WINDOWS, 4, 0},
+    {"win20", VER_PLATFORM_WIN32s, 2, 0},         {"win30", VER_PLATFORM_WIN32s, 3, 0},
+    {"win31", VER_PLATFORM_WIN32s, 3, 10},        {"win95", VER_PLATFORM_WIN32_WINDOWS, 4, 0},
     {"win98", VER_PLATFORM_WIN32_WINDOWS, 4, 10}, {"winme", VER_PLATFORM_WIN32_WINDOWS, 4, 90},
-    {"nt35", VER_PLATFORM_WIN32_NT, 3, 50},  {"nt351", VER_PLATFORM_WIN32_NT, 3, 51},
-    {"nt40", VER_PLATFORM_WIN32_NT, 4, 0},   {"win2k", VER_PLATFORM_WIN32_NT, 5, 0},
-    {"winxp", VER_PLATFORM_WIN32_NT, 5, 1},  {"win7", VER_PLATFORM_WIN32_NT, 6, 1},
-    {"win8", VER_PLATFORM_WIN32_NT, 6, 2},   {"win81", VER_PLATFORM_WIN32_NT, 6, 3},
+    {"nt35", VER_PLATFORM_WIN32_NT, 3, 50},       {"nt351", VER_PLATFORM_WIN32_NT, 3, 51},
+    {"nt40", VER_PLATFORM_WIN32_NT, 4, 0},        {"win2k", VER_PLATFORM_WIN32_NT, 5, 0},
+    {"winxp", VER_PLATFORM_WIN32_NT, 5, 1},       {"win7", VER_PLATFORM_WIN32_NT, 6, 1},
+    {"win8", VER_PLATFORM_WIN32_NT, 6, 2},        {"win81", VER_PLATFORM_WIN32_NT, 6, 3},
     {"win10", VER_PLATFORM_WIN32_NT, 10, 0},
 };
 
@@ -83,7 +83,10 @@ bool HostSetWindowsVersionName(const char* pszName)
     return true;
 }
 
-void HostFailVersionQuery(bool bFail) { State().bFail = bFail; }
+void HostFailVersionQuery(bool bFail)
+{
+    State().bFail = bFail;
+}
 
 BOOL GetVersionExA(LPOSVERSIONINFOA lpVersionInformation)
 {

@@ -1,5 +1,5 @@
-#include "HostWindowTable.h"
 #include "HostKernel.h"
+#include "HostWindowTable.h"
 
 #include <map>
 #include <vector>
@@ -30,7 +30,8 @@ std::string UpperCase(const char* psz)
 
 WindowTable& Table()
 {
-    static WindowTable table = [] {
+    static WindowTable table = []
+    {
         WindowTable t;
         t.classes["LISTBOX"] = HostListBoxProc;
         return t;
@@ -48,7 +49,9 @@ HostWindow* HostFindWindow(HWND hWnd)
 WORD RegisterClassA(const WNDCLASSA* lpWndClass)
 {
     if (lpWndClass == nullptr || lpWndClass->lpfnWndProc == nullptr ||
-        !Table().classes.emplace(UpperCase(lpWndClass->lpszClassName), lpWndClass->lpfnWndProc).second)
+        !Table()
+             .classes.emplace(UpperCase(lpWndClass->lpszClassName), lpWndClass->lpfnWndProc)
+             .second)
     {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
@@ -56,8 +59,8 @@ WORD RegisterClassA(const WNDCLASSA* lpWndClass)
     return static_cast<WORD>(Table().classes.size());
 }
 
-HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle,
-                     int X, int Y, int nWidth, int nHeight, HWND hWndParent, HANDLE hMenu,
+HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X,
+                     int Y, int nWidth, int nHeight, HWND hWndParent, HANDLE hMenu,
                      HINSTANCE hInstance, LPVOID lpParam)
 {
     WindowTable& table = Table();
@@ -77,8 +80,17 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
     window.dwExStyle = dwExStyle;
     window.nId = (dwStyle & WS_CHILD) ? static_cast<int>(reinterpret_cast<intptr_t>(hMenu)) : 0;
     window.text = lpWindowName ? lpWindowName : "";
-    CREATESTRUCTA create = {lpParam, hInstance, hMenu,  hWndParent, nHeight,     nWidth,
-                            Y,       X,         static_cast<LONG>(dwStyle), lpWindowName, lpClassName,
+    CREATESTRUCTA create = {lpParam,
+                            hInstance,
+                            hMenu,
+                            hWndParent,
+                            nHeight,
+                            nWidth,
+                            Y,
+                            X,
+                            static_cast<LONG>(dwStyle),
+                            lpWindowName,
+                            lpClassName,
                             dwExStyle};
     if (window.pfnProc(hWnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1)
     {
@@ -114,7 +126,10 @@ BOOL DestroyWindow(HWND hWnd)
     return TRUE;
 }
 
-BOOL IsWindow(HWND hWnd) { return HostFindWindow(hWnd) != nullptr; }
+BOOL IsWindow(HWND hWnd)
+{
+    return HostFindWindow(hWnd) != nullptr;
+}
 
 LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 {

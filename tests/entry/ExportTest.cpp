@@ -79,7 +79,8 @@ TEST_F(ExportTest, WithoutLibraryAndDialogTheInputPassesThrough)
             {
                 const PRINTER_INF in = Numbered();
                 PRINTER_INF out = Untouched();
-                EXPECT_EQ(1, s_pfnOpen("Stampante", pszModel, dwReserved, &in, &out, FALSE, bUseBidi))
+                EXPECT_EQ(1,
+                          s_pfnOpen("Stampante", pszModel, dwReserved, &in, &out, FALSE, bUseBidi))
                     << pszModel;
                 EXPECT_TRUE(Same(Numbered(), out)) << pszModel;
                 EXPECT_TRUE(Same(Numbered(), in)) << "the input record is never written";

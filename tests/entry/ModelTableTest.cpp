@@ -23,9 +23,11 @@ TEST(ModelTableTest, FindModelIndexSetsTheRowOrMinusOne)
         BOOL bFound;
         int nIndex;
     } const cases[] = {
-        {"Vantor Jet QX", TRUE, 0}, {"vantor jet qx", TRUE, 0}, {"VANTOR JET QX", TRUE, 0},
-        {"VJ-8200Q", TRUE, 1},      {"vj-8200q", TRUE, 1},      {"Vantor Jet QX ", FALSE, -1},
-        {"VJ-8200", FALSE, -1},     {"", FALSE, -1},            {"Vantor Jet", FALSE, -1},
+        {"Vantor Jet QX", TRUE, 0}, {"vantor jet qx", TRUE, 0},
+        {"VANTOR JET QX", TRUE, 0}, {"VJ-8200Q", TRUE, 1},
+        {"vj-8200q", TRUE, 1},      {"Vantor Jet QX ", FALSE, -1},
+        {"VJ-8200", FALSE, -1},     {"", FALSE, -1},
+        {"Vantor Jet", FALSE, -1},
     };
     for (const auto& c : cases)
     {

@@ -18,7 +18,8 @@ TEST(PrinterInfoAppTest, TitleAndHelpFileFollowTheModuleFileName)
     theApp.SetModule(GetModuleHandleA(nullptr));
     EXPECT_STREQ("qz_app_tests", theApp.m_pszAppName);
     const std::string path = ProgramPath();
-    const std::string expectedHelp = path.substr(0, path.rfind("qz_app_tests")) + "qz_app_tests.HLP";
+    const std::string expectedHelp =
+        path.substr(0, path.rfind("qz_app_tests")) + "qz_app_tests.HLP";
     EXPECT_EQ(expectedHelp, theApp.m_pszHelpFilePath);
 }
 

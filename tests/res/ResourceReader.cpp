@@ -63,10 +63,14 @@ public:
         {
             switch (Word())
             {
-            case 0x80: return U16("Button");
-            case 0x81: return U16("Edit");
-            case 0x82: return U16("Static");
-            default: return u"(unknown atom)";
+            case 0x80:
+                return U16("Button");
+            case 0x81:
+                return U16("Edit");
+            case 0x82:
+                return U16("Static");
+            default:
+                return u"(unknown atom)";
             }
         }
         std::u16string s;

@@ -87,7 +87,9 @@ TEST_F(ErrorTest, EveryBoxIsTaskModalAndInTheForeground)
     {
         UINT nType;
         UINT nShown;
-    } cases[] = {{0, 0x12000}, {0x10010, 0x12010}, {MB_OKCANCEL | MB_ICONEXCLAMATION, 0x12031},
+    } cases[] = {{0, 0x12000},
+                 {0x10010, 0x12010},
+                 {MB_OKCANCEL | MB_ICONEXCLAMATION, 0x12031},
                  {0x12000, 0x12000}};
     for (const auto& c : cases)
     {

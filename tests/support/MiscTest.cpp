@@ -51,7 +51,8 @@ TEST_P(ClassifyOsVersionTest, YieldsTheKindOfItsRow)
     const VersionCase& c = GetParam();
     constexpr int kUntouched = 77;
     int nKind = kUntouched;
-    EXPECT_EQ(c.bClassified, CMisc::ClassifyOsVersion(c.dwPlatformId, c.dwMajor, c.dwMinor, &nKind));
+    EXPECT_EQ(c.bClassified,
+              CMisc::ClassifyOsVersion(c.dwPlatformId, c.dwMajor, c.dwMinor, &nKind));
     EXPECT_EQ(c.bClassified ? c.nKind : kUntouched, nKind);
 }
 
@@ -76,7 +77,10 @@ class FindBytesTest : public testing::Test
 {
 protected:
     // Each buffer is allocated with exactly its size, so that ASan sees any read past its end.
-    static std::vector<BYTE> Bytes(const char* psz) { return std::vector<BYTE>(psz, psz + std::strlen(psz)); }
+    static std::vector<BYTE> Bytes(const char* psz)
+    {
+        return std::vector<BYTE>(psz, psz + std::strlen(psz));
+    }
 
     BOOL Find(const std::vector<BYTE>& data, const std::vector<BYTE>& pattern, const BYTE** ppFound)
     {
@@ -166,9 +170,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(HexCase{"d", TRUE, 13}, HexCase{"D", TRUE, 13}, HexCase{"1f", TRUE, 31},
                     HexCase{"1F", TRUE, 31}, HexCase{"0", TRUE, 0}, HexCase{"40", TRUE, 64},
                     HexCase{"FFFFFFFF", TRUE, 0xFFFFFFFF}, HexCase{"12345678", TRUE, 0x12345678},
-                    HexCase{"", FALSE, 0}, HexCase{"123456789", FALSE, 0},
-                    HexCase{" 1", FALSE, 0}, HexCase{"1 ", FALSE, 0}, HexCase{"-1", FALSE, 0},
-                    HexCase{"0x1", FALSE, 0}, HexCase{"g", FALSE, 0}, HexCase{"NA", FALSE, 0}));
+                    HexCase{"", FALSE, 0}, HexCase{"123456789", FALSE, 0}, HexCase{" 1", FALSE, 0},
+                    HexCase{"1 ", FALSE, 0}, HexCase{"-1", FALSE, 0}, HexCase{"0x1", FALSE, 0},
+                    HexCase{"g", FALSE, 0}, HexCase{"NA", FALSE, 0}));
 
 TEST(HexToByteTest, TakesTheFirstTwoCharacters)
 {
@@ -211,7 +215,7 @@ TEST(GetTabFieldTest, ReturnsWholeFields)
         BOOL bOk;
         const char* pszResult;
     } const cases[] = {
-        {0, TRUE, "alpha"}, {1, TRUE, "beta"}, {2, TRUE, "c"},
+        {0, TRUE, "alpha"},           {1, TRUE, "beta"},   {2, TRUE, "c"},
         {3, FALSE, "alpha\tbeta\tc"}, {-1, TRUE, "alpha"},
     };
     CMisc misc;
