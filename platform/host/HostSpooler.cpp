@@ -66,11 +66,17 @@ HostSpoolerCall NewCall(HostSpoolerFunction function, HANDLE hPrinter)
     return call;
 }
 
-DWORD Record(HostSpoolerCall& call, DWORD dwResult)
+DWORD RecordResult(HostSpoolerCall& call, DWORD dwResult)
 {
     call.dwResult = dwResult;
     State().calls.push_back(std::move(call));
     return dwResult;
+}
+
+BOOL Record(HostSpoolerCall& call, bool bSucceeded)
+{
+    RecordResult(call, bSucceeded ? 1 : 0);
+    return bSucceeded ? TRUE : FALSE;
 }
 
 std::optional<std::string> OptionalText(LPCSTR psz)
@@ -143,6 +149,7 @@ void HostFailSpoolerFunction(HostSpoolerFunction function)
     State().failFunctions.insert(function);
 }
 
+// cppcheck-suppress constParameter ; the Win32 signature
 BOOL OpenPrinterA(LPSTR pPrinterName, LPHANDLE phPrinter, LPPRINTER_DEFAULTSA pDefault)
 {
     SpoolerState& state = State();
@@ -153,24 +160,24 @@ BOOL OpenPrinterA(LPSTR pPrinterName, LPHANDLE phPrinter, LPPRINTER_DEFAULTSA pD
     if (state.PlannedFailure(call.function))
     {
         SetLastError(ERROR_GEN_FAILURE);
-        return Record(call, FALSE);
+        return Record(call, false);
     }
     if (phPrinter == nullptr)
     {
         SetLastError(ERROR_INVALID_PARAMETER);
-        return Record(call, FALSE);
+        return Record(call, false);
     }
     if (pName == nullptr)
     {
         SetLastError(ERROR_INVALID_PRINTER_NAME);
-        return Record(call, FALSE);
+        return Record(call, false);
     }
     // Distinct, never-null values that no test mistakes for memory.
     HANDLE hPrinter = reinterpret_cast<HANDLE>(0x10000 + 4 * ++state.nHandles);
     state.handles[hPrinter].printerName = *pName;
     *phPrinter = hPrinter;
     call.hPrinter = hPrinter;
-    return Record(call, TRUE);
+    return Record(call, true);
 }
 
 DWORD StartDocPrinterA(HANDLE hPrinter, DWORD Level, LPBYTE pDocInfo)
@@ -189,31 +196,31 @@ DWORD StartDocPrinterA(HANDLE hPrinter, DWORD Level, LPBYTE pDocInfo)
     if (state.PlannedFailure(call.function))
     {
         SetLastError(ERROR_GEN_FAILURE);
-        return Record(call, 0);
+        return RecordResult(call, 0);
     }
     if (pPrinter == nullptr)
     {
         SetLastError(ERROR_INVALID_HANDLE);
-        return Record(call, 0);
+        return RecordResult(call, 0);
     }
     if (Level != 1)
     {
         SetLastError(ERROR_INVALID_LEVEL);
-        return Record(call, 0);
+        return RecordResult(call, 0);
     }
     if (pDocInfo == nullptr)
     {
         SetLastError(ERROR_INVALID_PARAMETER);
-        return Record(call, 0);
+        return RecordResult(call, 0);
     }
     if (pPrinter->bDocument)
     {
         SetLastError(ERROR_INVALID_PRINTER_STATE);
-        return Record(call, 0);
+        return RecordResult(call, 0);
     }
     pPrinter->bDocument = true;
     pPrinter->document.clear();
-    return Record(call, ++state.dwJobs);
+    return RecordResult(call, ++state.dwJobs);
 }
 
 BOOL StartPagePrinter(HANDLE hPrinter)
@@ -222,7 +229,7 @@ BOOL StartPagePrinter(HANDLE hPrinter)
     if (State().PlannedFailure(call.function))
     {
         SetLastError(ERROR_GEN_FAILURE);
-        return Record(call, FALSE);
+        return Record(call, false);
     }
     return Record(call, DocumentOf(hPrinter) != nullptr);
 }
@@ -238,21 +245,21 @@ BOOL WritePrinter(HANDLE hPrinter, LPVOID pBuf, DWORD cbBuf, LPDWORD pcWritten)
     if (State().PlannedFailure(call.function))
     {
         SetLastError(ERROR_GEN_FAILURE);
-        return Record(call, FALSE);
+        return Record(call, false);
     }
     if (pcWritten == nullptr || (pBytes == nullptr && cbBuf != 0))
     {
         SetLastError(ERROR_INVALID_PARAMETER);
-        return Record(call, FALSE);
+        return Record(call, false);
     }
     OpenPrinterState* pPrinter = DocumentOf(hPrinter);
     if (pPrinter == nullptr)
     {
-        return Record(call, FALSE);
+        return Record(call, false);
     }
     pPrinter->document.insert(pPrinter->document.end(), call.data.begin(), call.data.end());
     *pcWritten = cbBuf;
-    return Record(call, TRUE);
+    return Record(call, true);
 }
 
 BOOL EndPagePrinter(HANDLE hPrinter)
@@ -261,7 +268,7 @@ BOOL EndPagePrinter(HANDLE hPrinter)
     if (State().PlannedFailure(call.function))
     {
         SetLastError(ERROR_GEN_FAILURE);
-        return Record(call, FALSE);
+        return Record(call, false);
     }
     return Record(call, DocumentOf(hPrinter) != nullptr);
 }
@@ -272,18 +279,18 @@ BOOL EndDocPrinter(HANDLE hPrinter)
     if (State().PlannedFailure(call.function))
     {
         SetLastError(ERROR_GEN_FAILURE);
-        return Record(call, FALSE);
+        return Record(call, false);
     }
     OpenPrinterState* pPrinter = DocumentOf(hPrinter);
     if (pPrinter == nullptr)
     {
-        return Record(call, FALSE);
+        return Record(call, false);
     }
     std::vector<BYTE>& output = State().output[pPrinter->printerName];
     output.insert(output.end(), pPrinter->document.begin(), pPrinter->document.end());
     pPrinter->bDocument = false;
     pPrinter->document.clear();
-    return Record(call, TRUE);
+    return Record(call, true);
 }
 
 // A document still open when its handle closes is abandoned, as a job that was never ended.
@@ -293,12 +300,12 @@ BOOL ClosePrinter(HANDLE hPrinter)
     if (State().PlannedFailure(call.function))
     {
         SetLastError(ERROR_GEN_FAILURE);
-        return Record(call, FALSE);
+        return Record(call, false);
     }
     if (State().handles.erase(hPrinter) == 0)
     {
         SetLastError(ERROR_INVALID_HANDLE);
-        return Record(call, FALSE);
+        return Record(call, false);
     }
-    return Record(call, TRUE);
+    return Record(call, true);
 }
