@@ -19,6 +19,11 @@ constexpr DWORD BIDI_SELECTOR_PRINTER = 1;
 // Bit 0 of wFlags: the channel can be used.
 constexpr WORD BIDI_CHANNEL_USABLE = 0x0001;
 
+// The two status channels that the module asks for: the extended one first where the platform
+// offers a choice, the basic one as the fallback (and alone on NT 3.51).
+constexpr DWORD BIDI_CHANNEL_STATUS_EXTENDED = 0x10010003;
+constexpr DWORD BIDI_CHANNEL_STATUS_BASIC = 0x10000003;
+
 #pragma pack(push, 1)
 struct BIDI_CHANNEL_ENTRY
 {
@@ -44,3 +49,10 @@ typedef LONG(WINAPI* PFN_KWRECEIVE)();
 typedef LONG(WINAPI* PFN_KWRECEIVECANCEL)();
 typedef LONG(WINAPI* PFN_KWSETOPTION)();
 typedef LONG(WINAPI* PFN_KWGETOPTION)();
+
+// Looks a function of the library up by name; false (and pfn null) when it is not exported.
+template <class Pfn> bool BidiResolve(HMODULE hLibrary, LPCSTR pszName, Pfn& pfn)
+{
+    pfn = reinterpret_cast<Pfn>(reinterpret_cast<void*>(GetProcAddress(hLibrary, pszName)));
+    return pfn != nullptr;
+}
