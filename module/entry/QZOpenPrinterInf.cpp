@@ -1,6 +1,7 @@
 #include "QZOpenPrinterInf.h"
 #include "CallState.h"
 #include "ModelTable.h"
+#include "PrinterPath.h"
 #include "module/bidi/BidiApi.h"
 
 extern "C" int __cdecl QZOpenPrinterInf(LPCSTR pszPrinterName, LPCSTR pszModelName,
@@ -30,6 +31,10 @@ extern "C" int __cdecl QZOpenPrinterInf(LPCSTR pszPrinterName, LPCSTR pszModelNa
     call.bAskPrinter = bLibraryFound && bUseBidi;
     call.inf.CopyFrom(pInfIn);
 
+    if (call.bAskPrinter && !RunPrinterPath(pszPrinterName, pszModelName, call))
+    {
+        return 0;
+    }
     if (call.bAskPrinter && !call.bRead)
     {
         return 0;
