@@ -11,6 +11,8 @@ xvfb_pid="$prefix.xvfb.pid"
 
 case "$action" in
 start)
+    # Fails with a message when 32-bit Wine cannot run here (run scripts/setup-wine.sh as root).
+    "$(dirname "$0")/setup-wine.sh" --check >&2
     if [ ! -f "$prefix/system.reg" ]; then
         mkdir -p "$prefix"
         # No Mono or Gecko installers: nothing here needs them, and they would ask.
@@ -27,6 +29,11 @@ start)
         echo $! >"$xvfb_pid"
     fi
     wineserver -p >/dev/null 2>&1 </dev/null
+    # Start the prefix's system processes (services.exe and the ones it starts) now, detached from
+    # any test's output: started by the first test program they would inherit its stdout and
+    # stderr, and CTest would wait for them until the test's timeout. The persistent server keeps
+    # them alive for the whole run, so no test pays for their start (seconds under qemu).
+    wine wineboot >/dev/null 2>&1 </dev/null
     ;;
 stop)
     wineserver -k 2>/dev/null || true
