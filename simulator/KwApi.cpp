@@ -19,11 +19,11 @@
 namespace
 {
 // The simulator's own failures; KW_ERR_BUFFER_SIZE and KW_ERR_NOT_INITIALIZED are the library's.
-constexpr LONG KWSIM_ERR_NOT_SIMULATED = -1;
-constexpr LONG KWSIM_ERR_BAD_ARGUMENT = -2;
-constexpr LONG KWSIM_ERR_NO_PRINTER = -3;
-constexpr LONG KWSIM_ERR_BAD_HANDLE = -6;
-constexpr LONG KWSIM_ERR_NO_CHANNEL = -7;
+[[maybe_unused]] constexpr LONG KWSIM_ERR_NOT_SIMULATED = -1;
+[[maybe_unused]] constexpr LONG KWSIM_ERR_BAD_ARGUMENT = -2;
+[[maybe_unused]] constexpr LONG KWSIM_ERR_NO_PRINTER = -3;
+[[maybe_unused]] constexpr LONG KWSIM_ERR_BAD_HANDLE = -6;
+[[maybe_unused]] constexpr LONG KWSIM_ERR_NO_CHANNEL = -7;
 
 struct SimState
 {
