@@ -5,7 +5,7 @@
 set -eu
 . "$(dirname "$0")/lib.sh"
 need_host_tools
-need_packages g++-mingw-w64-i686-posix
+need_packages g++-mingw-w64-i686-posix xdotool
 "$QZ_ROOT/scripts/setup-wine.sh"
 cd "$QZ_ROOT"
 

@@ -1,7 +1,7 @@
 // The module as a driver UI sees it: loaded by file name, called through ordinal 1. The printer's
 // communication library is not installed for these tests.
 #include "module/bidi/BidiApi.h"
-#include "module/entry/QZOpenPrinterInf.h"
+#include "tests/entry/ModuleUnderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -12,23 +12,13 @@ namespace
 class ExportTest : public testing::Test
 {
 protected:
-    static void SetUpTestSuite()
+    void SetUp() override
     {
         char szPath[MAX_PATH];
         ASSERT_EQ(0u, SearchPathA(nullptr, BIDI_LIBRARY_NAME, nullptr, MAX_PATH, szPath, nullptr))
             << "the communication library must not be installed for these tests: " << szPath;
-        s_hModule = LoadLibraryA("QZPRINF.DLL");
-        ASSERT_NE(nullptr, s_hModule);
-        s_pfnOpen = reinterpret_cast<PFN_QZOPENPRINTERINF>(
-            reinterpret_cast<void*>(GetProcAddress(s_hModule, MAKEINTRESOURCEA(1))));
-        ASSERT_NE(nullptr, s_pfnOpen);
-    }
-    static void TearDownTestSuite()
-    {
-        if (s_hModule != nullptr)
-        {
-            EXPECT_TRUE(FreeLibrary(s_hModule));
-        }
+        ASSERT_NE(nullptr, m_module.Open());
+        m_pfnOpen = m_module.Open();
     }
 
     static PRINTER_INF Numbered()
@@ -54,17 +44,14 @@ protected:
         return std::memcmp(&a, &b, sizeof a) == 0;
     }
 
-    static HMODULE s_hModule;
-    static PFN_QZOPENPRINTERINF s_pfnOpen;
+    ModuleUnderTest m_module;
+    PFN_QZOPENPRINTERINF m_pfnOpen = nullptr;
 };
-
-HMODULE ExportTest::s_hModule = nullptr;
-PFN_QZOPENPRINTERINF ExportTest::s_pfnOpen = nullptr;
 
 TEST_F(ExportTest, OrdinalOneIsQZOpenPrinterInf)
 {
-    EXPECT_EQ(reinterpret_cast<void*>(GetProcAddress(s_hModule, "QZOpenPrinterInf")),
-              reinterpret_cast<void*>(s_pfnOpen));
+    EXPECT_EQ(reinterpret_cast<void*>(GetProcAddress(m_module.Handle(), "QZOpenPrinterInf")),
+              reinterpret_cast<void*>(m_pfnOpen));
 }
 
 TEST_F(ExportTest, WithoutLibraryAndDialogTheInputPassesThrough)
@@ -80,7 +67,7 @@ TEST_F(ExportTest, WithoutLibraryAndDialogTheInputPassesThrough)
                 const PRINTER_INF in = Numbered();
                 PRINTER_INF out = Untouched();
                 EXPECT_EQ(1,
-                          s_pfnOpen("Stampante", pszModel, dwReserved, &in, &out, FALSE, bUseBidi))
+                          m_pfnOpen("Stampante", pszModel, dwReserved, &in, &out, FALSE, bUseBidi))
                     << pszModel;
                 EXPECT_TRUE(Same(Numbered(), out)) << pszModel;
                 EXPECT_TRUE(Same(Numbered(), in)) << "the input record is never written";
@@ -92,29 +79,29 @@ TEST_F(ExportTest, WithoutLibraryAndDialogTheInputPassesThrough)
 TEST_F(ExportTest, ANullInputGivesZeros)
 {
     PRINTER_INF out = Untouched();
-    EXPECT_EQ(1, s_pfnOpen("Stampante", "Vantor Jet QX", 0, nullptr, &out, FALSE, TRUE));
+    EXPECT_EQ(1, m_pfnOpen("Stampante", "Vantor Jet QX", 0, nullptr, &out, FALSE, TRUE));
     EXPECT_TRUE(Same(PRINTER_INF(), out));
 }
 
 TEST_F(ExportTest, TheSameRecordMayBeInputAndOutput)
 {
     PRINTER_INF inf = Numbered();
-    EXPECT_EQ(1, s_pfnOpen("Stampante", "VJ-8200Q", 0, &inf, &inf, FALSE, FALSE));
+    EXPECT_EQ(1, m_pfnOpen("Stampante", "VJ-8200Q", 0, &inf, &inf, FALSE, FALSE));
     EXPECT_TRUE(Same(Numbered(), inf));
 }
 
 TEST_F(ExportTest, ANullOutputRecordFailsTheCall)
 {
     const PRINTER_INF in = Numbered();
-    EXPECT_EQ(0, s_pfnOpen("Stampante", "Vantor Jet QX", 0, &in, nullptr, FALSE, FALSE));
-    EXPECT_EQ(0, s_pfnOpen("Stampante", "Vantor Jet QX", 0, nullptr, nullptr, FALSE, TRUE));
+    EXPECT_EQ(0, m_pfnOpen("Stampante", "Vantor Jet QX", 0, &in, nullptr, FALSE, FALSE));
+    EXPECT_EQ(0, m_pfnOpen("Stampante", "Vantor Jet QX", 0, nullptr, nullptr, FALSE, TRUE));
 }
 
 TEST_F(ExportTest, NullTextsAreTakenAsEmpty)
 {
     const PRINTER_INF in = Numbered();
     PRINTER_INF out = Untouched();
-    EXPECT_EQ(1, s_pfnOpen(nullptr, nullptr, 0, &in, &out, FALSE, TRUE));
+    EXPECT_EQ(1, m_pfnOpen(nullptr, nullptr, 0, &in, &out, FALSE, TRUE));
     EXPECT_TRUE(Same(Numbered(), out));
 }
 } // namespace
