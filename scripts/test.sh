@@ -8,6 +8,7 @@ need_host_tools
 need_packages g++-mingw-w64-i686-posix xdotool
 "$QZ_ROOT/scripts/setup-wine.sh"
 cd "$QZ_ROOT"
+mkdir -p build
 
 status=0
 # run_suites PRESET: runs the preset's tests, showing the GoogleTest summaries and the outcome.
