@@ -1,6 +1,7 @@
 // The library session over the simulator: loading and initialising, the two exchanges, the
 // reply it keeps, nested sessions, and memory running out.
 #include "module/bidi/BidiLibrary.h"
+#include "AsanOptions.h"
 #include "BidiTestSupport.h"
 #include "classlib/Exceptions.h"
 #include "module/bidi/BidiAltChannel.h"
@@ -230,7 +231,7 @@ TEST(BidiLibraryTest, NestedSessionsInitialiseAndReleaseInPairs)
 // library's memory exception, out of the exchange, and the channel is closed on the way.
 TEST(BidiLibraryTest, MemoryRunningOutRaisesTheMemoryException)
 {
-#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+#if !defined(_WIN32) && !defined(QZ_ADDRESS_SANITIZER)
     GTEST_SKIP() << "a 4 GiB allocation may succeed here; the sanitized build limits it";
 #endif
     SimulatorScope sim;

@@ -124,6 +124,7 @@ TEST_F(QueryPrinterStatusPlatformTest, ReadsTheDefaultPrinter)
         EXPECT_TRUE(Same(expected, inf));
         EXPECT_EQ(1, Lists());
         EXPECT_EQ(1, Opened("0x10000003) = 1"));
+        EXPECT_EQ(0, Sim().CountLines("KWOpenChannel(1, \"Vantor Jet QX\", 0x10010003"));
         break;
     case Route::ParseOnly:
     case Route::None:
