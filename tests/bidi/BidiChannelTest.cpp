@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -15,6 +16,21 @@
 namespace
 {
 constexpr const char* kPrinter = "Vantor Jet QX";
+
+// The channel's ten function addresses, in table order.
+std::array<const void*, 10> FunctionTable(const CBidiChannel& channel)
+{
+    return {reinterpret_cast<void*>(channel.m_pfnGetDeviceID),
+            reinterpret_cast<void*>(channel.m_pfnGetAvailableChannel),
+            reinterpret_cast<void*>(channel.m_pfnOpenChannel),
+            reinterpret_cast<void*>(channel.m_pfnCloseChannel),
+            reinterpret_cast<void*>(channel.m_pfnSend),
+            reinterpret_cast<void*>(channel.m_pfnReceive),
+            reinterpret_cast<void*>(channel.m_pfnGetStatus),
+            reinterpret_cast<void*>(channel.m_pfnReceiveCancel),
+            reinterpret_cast<void*>(channel.m_pfnSetOption),
+            reinterpret_cast<void*>(channel.m_pfnGetOption)};
+}
 
 // A simulator, an initialised session over it, and channels over the session's library.
 class ChannelTest : public testing::Test
@@ -62,16 +78,7 @@ TEST_F(ChannelTest, ConstructionResolvesTheWholeTable)
     EXPECT_EQ(0, channel.m_nChannels);
     EXPECT_EQ(nullptr, channel.m_pStatus);
     EXPECT_EQ(0u, channel.m_cbStatus);
-    const void* table[] = {reinterpret_cast<void*>(channel.m_pfnGetDeviceID),
-                           reinterpret_cast<void*>(channel.m_pfnGetAvailableChannel),
-                           reinterpret_cast<void*>(channel.m_pfnOpenChannel),
-                           reinterpret_cast<void*>(channel.m_pfnCloseChannel),
-                           reinterpret_cast<void*>(channel.m_pfnSend),
-                           reinterpret_cast<void*>(channel.m_pfnReceive),
-                           reinterpret_cast<void*>(channel.m_pfnGetStatus),
-                           reinterpret_cast<void*>(channel.m_pfnReceiveCancel),
-                           reinterpret_cast<void*>(channel.m_pfnSetOption),
-                           reinterpret_cast<void*>(channel.m_pfnGetOption)};
+    const std::array<const void*, 10> table = FunctionTable(channel);
     for (const void* pfn : table)
     {
         EXPECT_NE(nullptr, pfn);
@@ -420,16 +427,7 @@ TEST_P(MissingFunctionTest, TheConstructorStopsAtTheMissingFunction)
     Load(QxPrinterLines() + "channel = 0x10010003 1", std::string("no-") + c.pszFunction);
     CBidiPrinterChannel channel(Library());
     EXPECT_EQ(c.nCode, channel.m_nError);
-    const void* table[] = {reinterpret_cast<void*>(channel.m_pfnGetDeviceID),
-                           reinterpret_cast<void*>(channel.m_pfnGetAvailableChannel),
-                           reinterpret_cast<void*>(channel.m_pfnOpenChannel),
-                           reinterpret_cast<void*>(channel.m_pfnCloseChannel),
-                           reinterpret_cast<void*>(channel.m_pfnSend),
-                           reinterpret_cast<void*>(channel.m_pfnReceive),
-                           reinterpret_cast<void*>(channel.m_pfnGetStatus),
-                           reinterpret_cast<void*>(channel.m_pfnReceiveCancel),
-                           reinterpret_cast<void*>(channel.m_pfnSetOption),
-                           reinterpret_cast<void*>(channel.m_pfnGetOption)};
+    const std::array<const void*, 10> table = FunctionTable(channel);
     for (int i = 0; i < 10; ++i)
     {
         EXPECT_EQ(i + BIDI_ERROR_NO_KWGETDEVICEID < c.nCode, table[i] != nullptr) << i;
