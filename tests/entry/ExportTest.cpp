@@ -2,6 +2,7 @@
 // communication library is not installed for these tests.
 #include "module/bidi/BidiApi.h"
 #include "tests/entry/ModuleUnderTest.h"
+#include "tests/entry/RecordPatterns.h"
 
 #include <gtest/gtest.h>
 
@@ -21,29 +22,7 @@ protected:
         m_pfnOpen = m_module.Open();
     }
 
-    static PRINTER_INF Numbered()
-    {
-        PRINTER_INF inf;
-        DWORD* p = &inf.dwIdFlag;
-        for (DWORD i = 0; i < 12; ++i)
-        {
-            p[i] = 0xC0DE0000u + i;
-        }
-        return inf;
-    }
-
-    static PRINTER_INF Untouched()
-    {
-        PRINTER_INF inf;
-        std::memset(static_cast<void*>(&inf), 0xA5, sizeof inf);
-        return inf;
-    }
-
-    static bool Same(const PRINTER_INF& a, const PRINTER_INF& b)
-    {
-        return std::memcmp(&a, &b, sizeof a) == 0;
-    }
-
+    const PRINTER_INF m_input = NumberedRecord(0xC0DE0000u);
     ModuleUnderTest m_module;
     PFN_QZOPENPRINTERINF m_pfnOpen = nullptr;
 };
@@ -64,13 +43,13 @@ TEST_F(ExportTest, WithoutLibraryAndDialogTheInputPassesThrough)
         {
             for (BOOL bUseBidi : {FALSE, TRUE})
             {
-                const PRINTER_INF in = Numbered();
-                PRINTER_INF out = Untouched();
+                const PRINTER_INF in = m_input;
+                PRINTER_INF out = UntouchedRecord();
                 EXPECT_EQ(1,
                           m_pfnOpen("Stampante", pszModel, dwReserved, &in, &out, FALSE, bUseBidi))
                     << pszModel;
-                EXPECT_TRUE(Same(Numbered(), out)) << pszModel;
-                EXPECT_TRUE(Same(Numbered(), in)) << "the input record is never written";
+                EXPECT_TRUE(SameRecord(m_input, out)) << pszModel;
+                EXPECT_TRUE(SameRecord(m_input, in)) << "the input record is never written";
             }
         }
     }
@@ -78,30 +57,30 @@ TEST_F(ExportTest, WithoutLibraryAndDialogTheInputPassesThrough)
 
 TEST_F(ExportTest, ANullInputGivesZeros)
 {
-    PRINTER_INF out = Untouched();
+    PRINTER_INF out = UntouchedRecord();
     EXPECT_EQ(1, m_pfnOpen("Stampante", "Vantor Jet QX", 0, nullptr, &out, FALSE, TRUE));
-    EXPECT_TRUE(Same(PRINTER_INF(), out));
+    EXPECT_TRUE(SameRecord(PRINTER_INF(), out));
 }
 
 TEST_F(ExportTest, TheSameRecordMayBeInputAndOutput)
 {
-    PRINTER_INF inf = Numbered();
+    PRINTER_INF inf = m_input;
     EXPECT_EQ(1, m_pfnOpen("Stampante", "VJ-8200Q", 0, &inf, &inf, FALSE, FALSE));
-    EXPECT_TRUE(Same(Numbered(), inf));
+    EXPECT_TRUE(SameRecord(m_input, inf));
 }
 
 TEST_F(ExportTest, ANullOutputRecordFailsTheCall)
 {
-    const PRINTER_INF in = Numbered();
+    const PRINTER_INF in = m_input;
     EXPECT_EQ(0, m_pfnOpen("Stampante", "Vantor Jet QX", 0, &in, nullptr, FALSE, FALSE));
     EXPECT_EQ(0, m_pfnOpen("Stampante", "Vantor Jet QX", 0, nullptr, nullptr, FALSE, TRUE));
 }
 
 TEST_F(ExportTest, NullTextsAreTakenAsEmpty)
 {
-    const PRINTER_INF in = Numbered();
-    PRINTER_INF out = Untouched();
+    const PRINTER_INF in = m_input;
+    PRINTER_INF out = UntouchedRecord();
     EXPECT_EQ(1, m_pfnOpen(nullptr, nullptr, 0, &in, &out, FALSE, TRUE));
-    EXPECT_TRUE(Same(Numbered(), out));
+    EXPECT_TRUE(SameRecord(m_input, out));
 }
 } // namespace

@@ -1,4 +1,5 @@
 #include "module/entry/PrinterInf.h"
+#include "tests/entry/RecordPatterns.h"
 
 #include <gtest/gtest.h>
 
@@ -6,20 +7,9 @@
 
 namespace
 {
-PRINTER_INF Numbered()
-{
-    PRINTER_INF inf;
-    DWORD* p = &inf.dwIdFlag;
-    for (DWORD i = 0; i < 12; ++i)
-    {
-        p[i] = 0x11110000u + i;
-    }
-    return inf;
-}
-
 TEST(PrinterInfTest, FieldsLieInTheExportedOrder)
 {
-    const PRINTER_INF inf = Numbered();
+    const PRINTER_INF inf = NumberedRecord(0x11110000u);
     EXPECT_EQ(0x11110000u, inf.dwIdFlag);
     EXPECT_EQ(0x11110001u, inf.dwIdCount);
     EXPECT_EQ(0x11110002u, inf.dwId[0]);
@@ -33,14 +23,14 @@ TEST(PrinterInfTest, ConstructionAndCopyFromNullGiveZeros)
     const BYTE zeros[sizeof(PRINTER_INF)] = {};
     const PRINTER_INF fresh;
     EXPECT_EQ(0, std::memcmp(zeros, &fresh, sizeof fresh));
-    PRINTER_INF inf = Numbered();
+    PRINTER_INF inf = NumberedRecord(0x11110000u);
     inf.CopyFrom(nullptr);
     EXPECT_EQ(0, std::memcmp(zeros, &inf, sizeof inf));
 }
 
 TEST(PrinterInfTest, CopyFromThenCopyToReproducesAll48Bytes)
 {
-    const PRINTER_INF source = Numbered();
+    const PRINTER_INF source = NumberedRecord(0x11110000u);
     PRINTER_INF work;
     work.CopyFrom(&source);
     PRINTER_INF dest;
@@ -51,9 +41,9 @@ TEST(PrinterInfTest, CopyFromThenCopyToReproducesAll48Bytes)
 
 TEST(PrinterInfTest, CopyToItselfKeepsTheRecord)
 {
-    PRINTER_INF inf = Numbered();
+    PRINTER_INF inf = NumberedRecord(0x11110000u);
     inf.CopyTo(&inf);
-    const PRINTER_INF expected = Numbered();
+    const PRINTER_INF expected = NumberedRecord(0x11110000u);
     EXPECT_EQ(0, std::memcmp(&expected, &inf, sizeof inf));
 }
 } // namespace

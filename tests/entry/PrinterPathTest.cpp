@@ -4,6 +4,7 @@
 #include "tests/bidi/BidiTestSupport.h"
 #include "tests/bidi/SimulatorScope.h"
 #include "tests/entry/ModuleUnderTest.h"
+#include "tests/entry/RecordPatterns.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,6 @@ namespace
 class PrinterPathTest : public testing::Test
 {
 protected:
-    // The caller's record: every field a pattern of its own, so that untouched fields show.
-    static PRINTER_INF CallersRecord()
-    {
-        PRINTER_INF inf;
-        DWORD* p = &inf.dwIdFlag;
-        for (DWORD i = 0; i < 12; ++i)
-        {
-            p[i] = 0xCA11E000u + i;
-        }
-        return inf;
-    }
-
     int Call(LPCSTR pszModel, BOOL bUseBidi = TRUE)
     {
         if (m_module.Open() == nullptr)
@@ -33,17 +22,12 @@ protected:
             ADD_FAILURE() << "no module to call";
             return -1;
         }
-        m_in = CallersRecord();
-        std::memset(static_cast<void*>(&m_out), 0xA5, sizeof m_out);
+        m_in = NumberedRecord(0xCA11E000u);
+        m_out = UntouchedRecord();
         return m_module.Open()("Stampante", pszModel, 0, &m_in, &m_out, FALSE, bUseBidi);
     }
 
-    bool OutputUntouched() const
-    {
-        PRINTER_INF untouched;
-        std::memset(static_cast<void*>(&untouched), 0xA5, sizeof untouched);
-        return std::memcmp(&untouched, &m_out, sizeof m_out) == 0;
-    }
+    bool OutputUntouched() const { return SameRecord(UntouchedRecord(), m_out); }
 
     ModuleUnderTest m_module;
     SimulatorScope m_sim;
@@ -123,7 +107,7 @@ TEST_F(PrinterPathTest, AFailedStatusQueryAfterTheModelCheckGivesNoData)
 TEST_F(PrinterPathTest, WithoutBidiThePrinterIsNotAsked)
 {
     ASSERT_EQ(1, Call("Vantor Jet QX", FALSE));
-    EXPECT_EQ(0, std::memcmp(&m_in, &m_out, sizeof m_out));
+    EXPECT_TRUE(SameRecord(m_in, m_out));
     EXPECT_TRUE(m_sim.Calls().empty()) << "the library is not even loaded";
 }
 
