@@ -25,7 +25,7 @@ run_suites() {
     else
         result=1
     fi
-    grep -E '^[0-9]+: \[  (PASSED|FAILED|SKIPPED) +\]|^[0-9]+: \[==========\] [0-9]+ tests? from' "$log" |
+    grep -E '^[0-9]+: \[  (PASSED|FAILED|SKIPPED) +\]|^[0-9]+: \[==========\] [0-9]+ tests? from|^[0-9]+: Done [0-9]+ runs' "$log" |
         grep -v 'Running' || true
     if [ $result -ne 0 ]; then
         ctest --preset "$1" --rerun-failed --output-on-failure || true
@@ -35,5 +35,6 @@ run_suites() {
 }
 
 run_suites host || status=1
+run_suites fuzz || status=1
 run_suites win32 || status=1
 exit $status
