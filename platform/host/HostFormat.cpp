@@ -20,22 +20,22 @@ int wvsprintfA(LPSTR lpOut, LPCSTR lpFmt, va_list arglist)
             out += *p;
             continue;
         }
-        std::string spec = "%";
+        std::string conversion = "%";
         ++p;
         while (*p == '-' || *p == '#' || *p == '0')
         {
-            spec += *p++;
+            conversion += *p++;
         }
         while (*p >= '0' && *p <= '9')
         {
-            spec += *p++;
+            conversion += *p++;
         }
         if (*p == '.')
         {
-            spec += *p++;
+            conversion += *p++;
             while (*p >= '0' && *p <= '9')
             {
-                spec += *p++;
+                conversion += *p++;
             }
         }
         bool bShort = false;
@@ -52,7 +52,7 @@ int wvsprintfA(LPSTR lpOut, LPCSTR lpFmt, va_list arglist)
         case 'i':
         {
             int n = va_arg(arglist, int);
-            std::snprintf(szPiece, sizeof szPiece, (spec + 'd').c_str(),
+            std::snprintf(szPiece, sizeof szPiece, (conversion + 'd').c_str(),
                           bShort ? static_cast<short>(n) : n);
             break;
         }
@@ -61,17 +61,17 @@ int wvsprintfA(LPSTR lpOut, LPCSTR lpFmt, va_list arglist)
         case 'X':
         {
             unsigned n = va_arg(arglist, unsigned);
-            std::snprintf(szPiece, sizeof szPiece, (spec + *p).c_str(),
+            std::snprintf(szPiece, sizeof szPiece, (conversion + *p).c_str(),
                           bShort ? static_cast<unsigned short>(n) : n);
             break;
         }
         case 'c':
-            std::snprintf(szPiece, sizeof szPiece, (spec + 'c').c_str(), va_arg(arglist, int));
+            std::snprintf(szPiece, sizeof szPiece, (conversion + 'c').c_str(), va_arg(arglist, int));
             break;
         case 's':
         {
             const char* s = va_arg(arglist, const char*);
-            std::snprintf(szPiece, sizeof szPiece, (spec + 's').c_str(), s ? s : "(null)");
+            std::snprintf(szPiece, sizeof szPiece, (conversion + 's').c_str(), s ? s : "(null)");
             break;
         }
         case '\0':
