@@ -34,6 +34,20 @@ expect() { # expect TEXT: a line of the caller's output
     grep -qxF -- "$1" "$out" || fail "$case: expected '$1' in: $(tr '\n' '|' <"$out")"
 }
 
+case="without the library the input record passes through"
+WINEPATH= KWSIM_PROFILE= wine qzcaller.exe QZPRINF.DLL Stampante "Vantor Jet QX" --bidi \
+    --in 1,6,30,32,34,36,38,40,0,11,0,12 2>&1 | tr -d '\r' >"$out"
+expect "result: 1"
+expect "  dwId[5]     = 40"
+expect "  dwOpt2Value = 12"
+WINEPATH= wine qzcaller.exe QZPRINF.DLL Stampante "VJ-8200Q" --same-record --in 0,0,0,0,0,0,0,0,0,0,0,5 2>&1 |
+    tr -d '\r' >"$out"
+expect "result: 1"
+expect "  dwOpt2Value = 5"
+WINEPATH= wine qzcaller.exe QZPRINF.DLL Stampante "VJ-8200Q" 2>&1 | tr -d '\r' >"$out"
+expect "result: 1"
+expect "  dwIdFlag    = 0"
+
 case="row 0 reads six ID values"
 call "$profiles/default.profile" "Vantor Jet QX" --bidi --in 0,0,0,0,0,0,0,0,0,7,0,9
 expect "result: 1"
