@@ -25,9 +25,10 @@ need_host_tools() {
         libbenchmark-dev valgrind binutils-mingw-w64-i686
 }
 
-# build_preset NAME: configures (once) and builds the preset.
+# build_preset NAME [DIR]: configures (once) and builds the preset, whose build directory is
+# build/DIR (default: build/NAME).
 build_preset() {
-    if [ ! -f "$QZ_ROOT/build/$1/build.ninja" ]; then
+    if [ ! -f "$QZ_ROOT/build/${2:-$1}/build.ninja" ]; then
         cmake --preset "$1" -S "$QZ_ROOT" >/dev/null
     fi
     cmake --build --preset "$1"

@@ -11,11 +11,12 @@ cd "$QZ_ROOT"
 mkdir -p build
 
 status=0
-# run_suites PRESET: runs the preset's tests, showing the GoogleTest summaries and the outcome.
+# run_suites PRESET DIR: runs the tests of the preset, built in build/DIR, showing the GoogleTest
+# summaries and the outcome.
 run_suites() {
-    log="$QZ_ROOT/build/$1/ctest.log"
+    log="$QZ_ROOT/build/$1.ctest.log"
     echo "== $1: building"
-    build_preset "$1" >"$QZ_ROOT/build/$1.build.log" 2>&1 || {
+    build_preset "$1" "$2" >"$QZ_ROOT/build/$1.build.log" 2>&1 || {
         cat "$QZ_ROOT/build/$1.build.log"
         return 1
     }
@@ -27,14 +28,14 @@ run_suites() {
     fi
     grep -E '^[0-9]+: \[  (PASSED|FAILED|SKIPPED) +\]|^[0-9]+: \[==========\] [0-9]+ tests? from|^[0-9]+: Done [0-9]+ runs' "$log" |
         grep -v 'Running' || true
-    if [ $result -ne 0 ]; then
+    if [ $result -ne 0 ] && [ -s "$QZ_ROOT/build/$2/Testing/Temporary/LastTestsFailed.log" ]; then
         ctest --preset "$1" --rerun-failed --output-on-failure || true
     fi
     grep -E 'tests passed|tests failed' "$log" | sed "s/^/$1: /"
     return $result
 }
 
-run_suites host || status=1
-run_suites fuzz || status=1
-run_suites win32 || status=1
+run_suites host host || status=1
+run_suites fuzz fuzz-tests || status=1
+run_suites win32 win32 || status=1
 exit $status
