@@ -31,7 +31,7 @@ run_suites() {
     if [ $result -ne 0 ] && [ -s "$QZ_ROOT/build/$2/Testing/Temporary/LastTestsFailed.log" ]; then
         ctest --preset "$1" --rerun-failed --output-on-failure || true
     fi
-    grep -E 'tests passed|tests failed' "$log" | sed "s/^/$1: /"
+    grep -E '% tests passed' "$log" | sed "s/^/$1: /"
     return $result
 }
 
