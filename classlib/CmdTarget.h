@@ -63,8 +63,10 @@ protected:                                                                      
     }
 
 // memberFxn cannot be parenthesised: a pointer to member is formed from a plain qualified name.
-#define ON_COMMAND(id, memberFxn) /* NOLINT(bugprone-macro-parentheses) */                         \
-    {WM_COMMAND, CN_COMMAND, (WORD)(id), (WORD)(id), AfxSig_vv, static_cast<AFX_PMSG>(&memberFxn)},
+#define ON_COMMAND(id, memberFxn)                                                                  \
+    {WM_COMMAND, CN_COMMAND,                                                                       \
+     (WORD)(id), (WORD)(id),                                                                       \
+     AfxSig_vv,  static_cast<AFX_PMSG>(&memberFxn)}, /* NOLINT(bugprone-macro-parentheses) */
 
 class CCmdTarget
 {

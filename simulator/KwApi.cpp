@@ -93,7 +93,8 @@ LONG ServeData(const char* pszFunction, const std::string& data, FetchResult suc
     {
         cbWrite = static_cast<size_t>(n);
     }
-    std::memcpy(pBuffer, data.data(), cbWrite);
+    // Raw bytes as the profile gives them: a terminator is the profile's business.
+    std::memcpy(pBuffer, data.data(), cbWrite); // NOLINT(bugprone-not-null-terminated-result)
     *pcb = Injected(pszFunction, nCall, "fetch.count", &n) ? static_cast<DWORD>(n)
                                                            : static_cast<DWORD>(cbWrite);
     if (bResultInjected)

@@ -68,7 +68,7 @@ DWORD CountAvailableEntries(const BYTE* pItem)
     DWORD nAvailable = 0;
     for (DWORD j = 1; j < OPTION_ENTRY_COUNT; ++j)
     {
-        const BYTE* pEntry = pItem + ITEM_HEAD + ENTRY_LENGTH * j;
+        const BYTE* pEntry = pItem + ITEM_HEAD + static_cast<size_t>(ENTRY_LENGTH) * j;
         const BYTE* pSecond = pEntry + ENTRY_FIRST_FIELD;
         const BYTE* pThird = pSecond + VALUE_FIELD;
         if (!FieldIs(pEntry, ENTRY_FIRST_FIELD, "NAVL") && !FieldIs(pSecond, VALUE_FIELD, "NA") &&
@@ -96,7 +96,8 @@ BOOL ParseStatusReply(const BYTE* pReply, DWORD cbReply, PRINTER_INF* pInf)
         {
             for (DWORD k = 0; k < PRINTER_ID_COUNT; ++k)
             {
-                pInf->dwId[k] = FieldValue(misc, pItem + ITEM_HEAD + VALUE_FIELD * k);
+                pInf->dwId[k] =
+                    FieldValue(misc, pItem + ITEM_HEAD + static_cast<size_t>(VALUE_FIELD) * k);
             }
         }
     }
