@@ -10,8 +10,8 @@ void UseSimulatedPrinter()
     char szExe[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", szExe, sizeof szExe - 1);
     std::string build(szExe, n > 0 ? static_cast<size_t>(n) : 0);
-    build = build.substr(0, build.rfind('/')); // bin
-    build = build.substr(0, build.rfind('/')); // the build directory
+    build.resize(build.rfind('/')); // bin
+    build.resize(build.rfind('/')); // the build directory
     const char* pszPath = std::getenv("PATH");
     const std::string path = build + "/sim/default:" + (pszPath ? pszPath : "");
     setenv("PATH", path.c_str(), 1);

@@ -9,9 +9,9 @@
 
 CBidiLibrary::CBidiLibrary()
     : m_pReply(nullptr), m_cbReply(0), m_nError(BIDI_ERROR_NONE), m_nLibResult(0),
-      m_hLibrary(nullptr), m_bInitialized(FALSE), m_pfnInitialize(nullptr), m_pfnRelease(nullptr)
+      m_hLibrary(LoadLibraryExA(BIDI_LIBRARY_NAME, nullptr, 0)), m_bInitialized(FALSE),
+      m_pfnInitialize(nullptr), m_pfnRelease(nullptr)
 {
-    m_hLibrary = LoadLibraryExA(BIDI_LIBRARY_NAME, nullptr, 0);
     if (m_hLibrary == nullptr)
     {
         m_nError = BIDI_ERROR_LOAD_LIBRARY;
