@@ -265,19 +265,25 @@ TEST_F(ErrorCodeTest, Code14TheFirstEntryOfTheChannelIsUnusable)
     EXPECT_EQ(1, CountCalls(Sim(), "KWOpenChannel"));
 }
 
+// An injected library result and the result the failure must report.
+struct Injection
+{
+    const char* pszProfileLine;
+    LONG nResult;
+};
+
 TEST_F(ErrorCodeTest, Code15TheDeviceIdCannotBeRead)
 {
-    for (const char* pszInjection :
-         {"KWGetDeviceID.size.result = -5", "KWGetDeviceID.fetch.result = -6"})
+    for (const Injection& c : {Injection{"KWGetDeviceID.size.result = -5", -5},
+                               Injection{"KWGetDeviceID.fetch.result = -6", -6}})
     {
-        SCOPED_TRACE(pszInjection);
-        Start(pszInjection);
+        SCOPED_TRACE(c.pszProfileLine);
+        Start(c.pszProfileLine);
         auto pLibrary = std::make_unique<CBidiLibrary>();
         CString strText("old text");
         EXPECT_FALSE(pLibrary->ReadDeviceId(kPrinter, strText));
         EXPECT_EQ(BIDI_ERROR_GET_DEVICE_ID, pLibrary->m_nError);
-        EXPECT_EQ(std::string(pszInjection).find("size") != std::string::npos ? -5 : -6,
-                  pLibrary->m_nLibResult);
+        EXPECT_EQ(c.nResult, pLibrary->m_nLibResult);
         EXPECT_TRUE(strText.IsEmpty());
         Finish(pLibrary);
     }
@@ -311,16 +317,15 @@ TEST_F(ErrorCodeTest, Code17TheChannelCannotBeClosed)
 
 TEST_F(ErrorCodeTest, Code18TheChannelListCannotBeRead)
 {
-    for (const char* pszInjection :
-         {"KWGetAvailableChannel#2.size.result = -5", "KWGetAvailableChannel#2.fetch.result = -1"})
+    for (const Injection& c : {Injection{"KWGetAvailableChannel#2.size.result = -5", -5},
+                               Injection{"KWGetAvailableChannel#2.fetch.result = -1", -1}})
     {
-        SCOPED_TRACE(pszInjection);
-        Start(pszInjection);
+        SCOPED_TRACE(c.pszProfileLine);
+        Start(c.pszProfileLine);
         auto pLibrary = SessionWithReply();
         EXPECT_FALSE(pLibrary->ReadStatus(kPrinter, BIDI_CHANNEL_STATUS_EXTENDED));
         EXPECT_EQ(BIDI_ERROR_GET_AVAILABLE_CHANNEL, pLibrary->m_nError);
-        EXPECT_EQ(std::string(pszInjection).find("size") != std::string::npos ? -5 : -1,
-                  pLibrary->m_nLibResult);
+        EXPECT_EQ(c.nResult, pLibrary->m_nLibResult);
         EXPECT_EQ(kQxBasicReply, Reply(*pLibrary));
         Finish(pLibrary);
         EXPECT_EQ(1, CountCalls(Sim(), "KWOpenChannel"));
@@ -330,16 +335,15 @@ TEST_F(ErrorCodeTest, Code18TheChannelListCannotBeRead)
 // The fetch fails on an open channel: the channel is closed when the exchange destroys it.
 TEST_F(ErrorCodeTest, Code19TheStatusCannotBeFetched)
 {
-    for (const char* pszInjection :
-         {"KWGetStatus#2.size.result = -5", "KWGetStatus#2.fetch.result = -9"})
+    for (const Injection& c : {Injection{"KWGetStatus#2.size.result = -5", -5},
+                               Injection{"KWGetStatus#2.fetch.result = -9", -9}})
     {
-        SCOPED_TRACE(pszInjection);
-        Start(pszInjection);
+        SCOPED_TRACE(c.pszProfileLine);
+        Start(c.pszProfileLine);
         auto pLibrary = SessionWithReply();
         EXPECT_FALSE(pLibrary->ReadStatus(kPrinter, BIDI_CHANNEL_STATUS_EXTENDED));
         EXPECT_EQ(BIDI_ERROR_GET_STATUS, pLibrary->m_nError);
-        EXPECT_EQ(std::string(pszInjection).find("size") != std::string::npos ? -5 : -9,
-                  pLibrary->m_nLibResult);
+        EXPECT_EQ(c.nResult, pLibrary->m_nLibResult);
         EXPECT_EQ(kQxBasicReply, Reply(*pLibrary));
         Finish(pLibrary);
         const std::vector<std::string> log = Sim().Log();
